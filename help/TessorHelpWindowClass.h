@@ -1,0 +1,18 @@
+#pragma once
+
+#include "help/HelpWindowbaseClass.h"
+
+//==============================================================================
+/**
+    The help window with the Tessor update procedure. It starts hidden and without a size:
+    its owner shows it and calls centreWithSize (550, 400).
+*/
+class TessorHelpWindowClass  : public HelpWindowbaseClass
+{
+public:
+    TessorHelpWindowClass();
+    ~TessorHelpWindowClass() override;
+
+private:
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (TessorHelpWindowClass)
+};
