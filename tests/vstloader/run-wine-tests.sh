@@ -5,10 +5,11 @@
 set -euo pipefail
 arch=$1 build=$(realpath -m "$2") work=$(realpath -m "$3")
 
-# Message boxes need a display: the whole run gets a private X server.
+# Message boxes need a display: the whole run gets a private X server. The two architectures
+# look for a free display number from different starting points, so that parallel runs do not race.
 if [ -z "${VSTLOADER_UNDER_XVFB:-}" ]; then
     export VSTLOADER_UNDER_XVFB=1
-    exec xvfb-run -a bash "$0" "$@"
+    exec xvfb-run -a -n "$([ "$arch" = i686 ] && echo 140 || echo 160)" bash "$0" "$@"
 fi
 
 dll="$build/Sonavel VST.dll"
@@ -38,8 +39,9 @@ if [ "$imports" = "advapi32.dll kernel32.dll msvcrt.dll user32.dll " ]; then rep
 else report fail "imports only Windows system DLLs" "$imports"; fi
 
 #==============================================================================
-# A fresh prefix, kept quiet and without the prompts for Mono and Gecko.
-export WINEPREFIX="$work/prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# A fresh prefix, kept quiet, without the prompts for Mono and Gecko, and without a debugger
+# that would hold a crashed host until its time-out.
+export WINEPREFIX="$work/prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 rm -rf "$work"
 mkdir -p "$work"
 wineboot -i > "$work/wineboot.log" 2>&1 || { cat "$work/wineboot.log"; exit 1; }
