@@ -13,7 +13,8 @@ extern "C" BOOL WINAPI DllMain (HINSTANCE instance, DWORD reason, LPVOID)
 {
     if (reason == DLL_PROCESS_ATTACH && ! attachLoader (windowsCalls, instance))
     {
-        // Windows may not run the detach for a refused attach, so the real plug-in is freed here.
+        // Loaders differ on whether a refused attach is followed by a detach: freeing here, with
+        // the handle cleared, leaves no real plug-in loaded either way.
         detachLoader ();
         return FALSE;
     }

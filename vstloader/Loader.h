@@ -6,7 +6,6 @@
 // fill it with fakes.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 
 #if defined(_WIN32)
