@@ -3,19 +3,30 @@
 #include "app/BuiltInFirmwareDescriptor.h"
 #include "app/FileFirmwareDescriptor.h"
 #include "app/MainWindow.h"
+#include "app/MessageBoxes.h"
+#include "device/MidiInterfaceClass.h"
+#include "help/VarnetMidiHelpWindowClass.h"
+#include "protocol/BasicSysexProtocolClass.h"
+#include "protocol/VarnetProtocolClass.h"
 
-namespace
-{
-    constexpr int deviceAreaHeight = 100;
-}
-
-ContentComp::ContentComp (MainWindow* ownerWindow, const juce::String& commandLine)
+ContentComp::ContentComp (MainWindow* ownerWindow, const juce::String& commandLine, ProtocolTiming& timing)
     : owner (ownerWindow)
 {
+    juce::LookAndFeel::setDefaultLookAndFeel (&lookAndFeel);
+
+    helpWindow = std::make_unique<VarnetMidiHelpWindowClass>();
+    deviceInterface = new MidiInterfaceClass (true, true);
+
     firmware = new BuiltInFirmwareDescriptor();
     firmware->setName ("Varnet");
 
-    const auto fileLoaded = commandLine.isNotEmpty() && loadFirmwareFile (commandLine);
+    protocol = std::make_unique<VarnetProtocolClass> (deviceInterface, firmware, timing);
+
+    const auto fileLoaded = commandLine.isNotEmpty() && loadFirmwareFile (commandLine, timing);
+
+    addAndMakeVisible (deviceInterface);
+    protocol->addChangeListener (this);
+    deviceInterface->addChangeListener (this);
 
     juce::String info ("This software updater will update your " + firmware->getName());
 
@@ -58,7 +69,7 @@ ContentComp::ContentComp (MainWindow* ownerWindow, const juce::String& commandLi
     addAndMakeVisible (updateButton);
     updateButton->addListener (this);
     updateButton->setConnectedEdges (juce::Button::ConnectedOnLeft);
-    showReadiness (false);
+    showReadiness (deviceInterface->isConnected());
 
     progressValue = 0.0;
     progressBar = new juce::ProgressBar (progressValue);
@@ -74,20 +85,31 @@ ContentComp::ContentComp (MainWindow* ownerWindow, const juce::String& commandLi
 
 ContentComp::~ContentComp()
 {
+    // The protocol thread uses the device interface and the descriptor until it has stopped.
+    protocol = nullptr;
     deleteAllChildren();
+    deviceInterface = nullptr;
     delete firmware;
     firmware = nullptr;
+    helpWindow = nullptr;
+
+    // The tooltip window and anything else still alive must not draw with a destroyed look.
+    juce::LookAndFeel::setDefaultLookAndFeel (nullptr);
 }
 
-bool ContentComp::loadFirmwareFile (const juce::String& path)
+bool ContentComp::loadFirmwareFile (const juce::String& path, ProtocolTiming& timing)
 {
     auto fileFirmware = std::make_unique<FileFirmwareDescriptor> (path);
 
     if (fileFirmware->getData() == nullptr)
         return false;
 
+    // A file is sent as it stands, by the generic upload; the Varnet procedure that held the old
+    // descriptor goes first (its thread never ran).
+    protocol = nullptr;
     delete firmware;
     firmware = fileFirmware.release();
+    protocol = std::make_unique<BasicSysexProtocolClass> (deviceInterface, firmware, timing);
     return true;
 }
 
@@ -98,8 +120,9 @@ void ContentComp::resized()
     infoLabel->setBounds (10, 15, w - 20, 50);
     helpButton->setBounds (w - 104, 2, 94, 30);
     step1Label->setBounds (10, infoLabel->getBottom() + 5, w - 20, 30);
+    deviceInterface->setBounds (10, step1Label->getBottom() + 5, w - 20, deviceInterface->getPreferredHeight());
 
-    const auto deviceAreaBottom = step1Label->getBottom() + 5 + deviceAreaHeight;
+    const auto deviceAreaBottom = deviceInterface->getBottom();
 
     if (warningLabel != nullptr)
     {
@@ -113,15 +136,71 @@ void ContentComp::resized()
 
     updateButton->setBounds (w - 104, step2Label->getBottom() + 20, 94, 30);
     progressBar->setBounds (10, step2Label->getBottom() + 20, w - 114, 30);
+
+    helpWindow->centreWithSize (550, 400);
 }
 
-void ContentComp::buttonClicked (juce::Button*)
+void ContentComp::buttonClicked (juce::Button* button)
 {
+    if (button == updateButton)
+    {
+        if (deviceInterface->isConnected())
+        {
+            progressValue = 0.0;
+            protocol->startUpdate();
+            updateButton->setEnabled (false);
+        }
+        else
+        {
+            showMessageBox (juce::MessageBoxIconType::WarningIcon, {}, "Please select an output device:");
+        }
+    }
+    else if (button == helpButton)
+    {
+        helpWindow->setVisible (! helpWindow->isVisible());
+        helpWindow->centreWithSize (550, 400);
+    }
 }
 
-void ContentComp::changeListenerCallback (juce::ChangeBroadcaster*)
+void ContentComp::changeListenerCallback (juce::ChangeBroadcaster* source)
 {
+    if (source == deviceInterface)
+        deviceInterfaceChanged();
+    else if (source == protocol.get())
+        progressChanged();
+
     repaint();
+}
+
+void ContentComp::deviceInterfaceChanged()
+{
+    const auto updating = progressValue != 0.0 && progressValue != 1.0;
+    deviceInterface->setEnabled (! (updating && deviceInterface->isEnabled()));
+    showReadiness (deviceInterface->isConnected());
+}
+
+// Runs on the protocol thread for a value change (under the message-manager lock) and on the
+// message thread for a text change.
+void ContentComp::progressChanged()
+{
+    progressValue = protocol->getProgress();
+
+    if (progressValue == 1.0)
+    {
+        updateButton->setEnabled (true);
+        deviceInterface->setEnabled (true);
+    }
+    else if (progressValue == 0.0)
+    {
+        // At 0 an update is starting or has failed. New firmware already shows 1.0 during its
+        // last burn pass, which enabled the button, so a failure in the status query that
+        // follows must take it back: it returns only through a selector change, and the
+        // selectors must therefore be usable.
+        updateButton->setEnabled (false);
+        deviceInterface->setEnabled (true);
+    }
+
+    progressLabel->setText ("Update progress: " + protocol->getMessage(), juce::dontSendNotification);
 }
 
 void ContentComp::showReadiness (bool ready)
@@ -132,6 +211,11 @@ void ContentComp::showReadiness (bool ready)
     updateButton->setColour (juce::TextButton::buttonOnColourId, colour);
 }
 
-void ContentComp::stopUpdate (int)
+void ContentComp::stopUpdate (int timeoutMs)
 {
+    if (protocol != nullptr)
+    {
+        protocol->signalThreadShouldExit();
+        protocol->waitForThreadToExit (timeoutMs);
+    }
 }

@@ -20,7 +20,13 @@ MainWindow::MainWindow (const juce::String& commandLine)
     setVisible (true);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The content withdraws the look and feel as it goes, which tells every window on the desktop
+    // to redraw itself: this one must still be whole then.
+    clearContentComponent();
+    contentComp = nullptr;
+}
 
 void MainWindow::closeButtonPressed()
 {

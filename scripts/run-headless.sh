@@ -5,6 +5,7 @@
 set -euo pipefail
 talvion="$1"
 out="$2"
+source "$(dirname "${BASH_SOURCE[0]}")/talvion-driver.sh"
 rm -rf "$out"
 mkdir -p "$out/home"
 
@@ -15,42 +16,21 @@ export TALVION_VIRTUAL_DEVICE_LOG="$out/device.log"
 "$talvion" & pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
 
-window=""
-for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --name '^Varnet version' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
-    sleep 0.1
-done
-[ -n "$window" ] || { echo "Talvion's window did not appear" >&2; exit 1; }
+window=$(talvion_window_id) || { echo "Talvion's window did not appear" >&2; exit 1; }
 sleep 1
-
 shot() { import -window "$window" "$out/$1.png"; echo "  $out/$1.png"; }
-
-# Positions inside the window: a 4-pixel border and a 26-pixel title bar frame the content; the
-# selectors sit in the device area 105 pixels below the content's top.
-click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.5; }
-choose_last_device() {
-    click 325 "$1"
-    xdotool key Up Return
-    sleep 0.5
-}
 
 echo "Screenshots:"
 shot 1-not-ready
-choose_last_device 170
-choose_last_device 220
+talvion_choose_last_device "$window" output
+talvion_choose_last_device "$window" input
 shot 2-ready
-click 589 365
+talvion_press_update "$window"
 
-deadline=$((SECONDS + 60))
-until grep -q 'rx F0 00 6B 2D 7F 55 51 05 F7' "$out/device.log" 2>/dev/null; do
-    [ $SECONDS -lt $deadline ] || { echo "the update did not reach its status query" >&2; exit 1; }
-    [ -z "${during:-}" ] && grep -q 'rx F0 00 6B 2D 7F 55 51 04 F7' "$out/device.log" 2>/dev/null && { shot 3-updating; during=1; }
-    sleep 0.2
-done
-until grep -q 'rx F0 00 6B 2D 7F 55 51 06 F7' "$out/device.log" 2>/dev/null; do
-    [ $SECONDS -lt $deadline ] || { echo "the update was not confirmed" >&2; exit 1; }
-    sleep 0.2
-done
+talvion_wait_log "$out/device.log" 'rx F0 00 6B 2D 7F 55 51 04 F7' 60 || { echo "the upload did not end" >&2; exit 1; }
+sleep 2
+shot 3-updating
+talvion_wait_log "$out/device.log" 'rx F0 00 6B 2D 7F 55 51 06 F7' 60 || { echo "the update was not confirmed" >&2; exit 1; }
 sleep 1
 shot 4-completed
 
