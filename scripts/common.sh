@@ -1,6 +1,8 @@
 # Shared by the project's scripts: build settings and small helpers.
 jobs="${TALVION_JOBS:-$(nproc)}"
 export CCACHE_DIR="${CCACHE_DIR:-$HOME/.cache/ccache}"
+# Paths below the checkout are hashed relative to it, so every clone shares the cache.
+export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$PWD}"
 
 step() { printf '\n== %s\n' "$*"; }
 
