@@ -133,25 +133,23 @@ void VirtualVarnet::waitForWire (int numBytes)
     if (bytesPerSecond <= 0.0)
         return;
 
-    // The wire keeps a clock of its own. A sleep wakes a little late; that lateness is ours, not
-    // the sender's, so the next message may start where the wire really fell free.
+    // The bytes of one message start when both the sender and the wire are ready. A sleep wakes a
+    // little late, which would slow every short message down, so the last moment is spent yielding.
     const juce::ScopedLock sl (wireLock);
     const auto now = juce::Time::getMillisecondCounterHiRes();
-    const auto start = juce::jmax (now - wireLateness, wireFreeAt);
-    wireFreeAt = start + numBytes * 1000.0 / bytesPerSecond;
-    wireLateness = 0.0;
+    wireFreeAt = juce::jmax (now, wireFreeAt) + numBytes * 1000.0 / bytesPerSecond;
 
     for (;;)
     {
         const auto remaining = wireFreeAt - juce::Time::getMillisecondCounterHiRes();
 
         if (remaining <= 0.0)
-        {
-            wireLateness = -remaining;
             return;
-        }
 
-        std::this_thread::sleep_for (std::chrono::duration<double, std::milli> (remaining));
+        if (remaining > 0.2)
+            std::this_thread::sleep_for (std::chrono::duration<double, std::milli> (remaining - 0.15));
+        else
+            std::this_thread::yield();
     }
 }
 

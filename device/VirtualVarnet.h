@@ -138,7 +138,7 @@ private:
     std::atomic<double> clockStart;
 
     juce::CriticalSection wireLock;
-    double wireFreeAt = 0.0, wireLateness = 0.0;
+    double wireFreeAt = 0.0;
 
     mutable juce::CriticalSection stateLock;
     State state = State::idle;
