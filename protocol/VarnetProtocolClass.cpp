@@ -3,10 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#if JUCE_LINUX || JUCE_BSD
- #include <cxxabi.h>
-#endif
-
 namespace
 {
     // Every message of the update, both ways, starts with these bytes and then its function code.
@@ -43,6 +39,9 @@ VarnetProtocolClass::VarnetProtocolClass (InterfaceBaseClass* interfaceToUse, Fi
 
 VarnetProtocolClass::~VarnetProtocolClass()
 {
+    // JUCE cannot end a thread by force without ending the program on some platforms, so the
+    // run must finish within the 2000 ms even in the phases where it ignores the abort flag.
+    beingDestroyed = true;
     stopThread (2000);
 }
 
@@ -127,9 +126,17 @@ void VarnetProtocolClass::showBurnPass (const juce::String& phaseText, double va
 {
     setMessage (phaseText);
     timing.sleep (800);
+    abandonIfBeingDestroyed();
     setProgress (value);
     setMessage ("Burning firmware - Don't turn power off");
     timing.sleep (800);
+    abandonIfBeingDestroyed();
+}
+
+void VarnetProtocolClass::abandonIfBeingDestroyed()
+{
+    if (beingDestroyed)
+        throw this;
 }
 
 bool VarnetProtocolClass::waitForReply (const juce::uint8* expected, int count, juce::uint16 timeoutMs)
@@ -137,7 +144,7 @@ bool VarnetProtocolClass::waitForReply (const juce::uint8* expected, int count, 
     const auto start = timing.getMillisecondCounter();
     int matched = 0;
 
-    while (timing.getMillisecondCounter() - start < timeoutMs)
+    while (timing.getMillisecondCounter() - start < timeoutMs && ! beingDestroyed)
     {
         juce::uint8 byte = 0;
 
@@ -147,12 +154,6 @@ bool VarnetProtocolClass::waitForReply (const juce::uint8* expected, int count, 
                 matched = 0;
             else if (++matched == count)
                 return true;
-        }
-        else
-        {
-            // Gives a thread that is being stopped by force a point at which it can end, and
-            // never holds the poll up.
-            juce::Thread::sleep (0);
         }
     }
 
@@ -168,6 +169,8 @@ bool VarnetProtocolClass::queryDeviceStatus()
 
         if (waitForReply (statusReply.data(), (int) statusReply.size(), 500))
             return true;
+
+        abandonIfBeingDestroyed();
     }
 
     return false;
@@ -227,16 +230,14 @@ void VarnetProtocolClass::run()
         setMessage (updateUsb ? "Power off when the RMQ-4 red power led is blinking" : "Update completed");
         setProgress (1.0);
     }
-   #if JUCE_LINUX || JUCE_BSD
-    catch (const abi::__forced_unwind&)
-    {
-        // A thread ended by force unwinds; swallowing that would terminate the program.
-        throw;
-    }
-   #endif
     catch (...)
     {
-        setProgress (0.0);
-        setMessage ("Error during update - please try again");
+        showError();
     }
+}
+
+void VarnetProtocolClass::showError()
+{
+    setProgress (0.0);
+    setMessage ("Error during update - please try again");
 }

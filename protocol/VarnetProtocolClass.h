@@ -2,6 +2,8 @@
 
 #include "protocol/ProtocolBaseClass.h"
 
+#include <atomic>
+
 //==============================================================================
 /**
     The Varnet's update procedure, run on the protocol thread.
@@ -13,7 +15,8 @@
 
     An abort during the upload, or a device that never answers, ends the run with progress 0.0 and
     "Error during update - please try again". Once the upload has ended the device is burning and
-    the run goes on to its end whatever the abort flag says.
+    the run goes on to its end whatever the abort flag says; only the destructor ends it there,
+    after the pause or reply window under way, so that the thread never has to be killed.
 
     Only the image's length and its first three bytes, a big-endian count that gives the length of
     the first section, are read as data. A first section longer than the image is cut at the
@@ -54,9 +57,12 @@ private:
     void showBurnPass (const juce::String& phaseText, double value);
     bool waitForReply (const juce::uint8* expected, int count, juce::uint16 timeoutMs);
     bool queryDeviceStatus();
+    void showError();
+    void abandonIfBeingDestroyed();
 
     const int chunkSize;
     const juce::uint8* position = nullptr;
+    std::atomic<bool> beingDestroyed { false };
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (VarnetProtocolClass)
 };
