@@ -1,5 +1,6 @@
 // How fast the virtual Varnet takes a whole update through MidiInterfaceClass: the 503,880-byte
-// built-in image as 41,990 data messages of 23 bytes, with and without its log.
+// built-in image as 41,990 data messages of 23 bytes, with and without its log, and how closely
+// its paced wire keeps to its rate.
 
 #include "app/BuiltInFirmwareDescriptor.h"
 #include "device/MidiInterfaceClass.h"
@@ -14,7 +15,10 @@ namespace
     Bytes updateMessage (juce::uint8 code, const Bytes& payload = {})
     {
         Bytes message { 0xf0, 0x00, 0x6b, 0x2d, 0x7f, 0x55, 0x51, code };
-        message.insert (message.end(), payload.begin(), payload.end());
+
+        for (const auto byte : payload)
+            message.push_back (byte);
+
         message.push_back (0xf7);
         return message;
     }
@@ -86,8 +90,36 @@ namespace
         const juce::TemporaryFile log ("log");
         runUpdate (state, log.getFile());
     }
+
+    // How closely a paced wire keeps to its rate: 1,000 data messages at 100,000 bytes per second
+    // should take 230 ms; "slowdown" is the time taken over that.
+    void wireAtUsbRate (benchmark::State& state)
+    {
+        constexpr double rate = 100000.0;
+        constexpr int numMessages = 1000;
+        const auto message = updateMessage (0x03, Bytes (14, 0x11));
+        VirtualVarnet device (VirtualVarnet::Behaviour::varnet, rate);
+        VirtualVarnetPortSource ports (device);
+        auto output = ports.openOutput (0);
+        const juce::MidiMessage midiMessage (message.data(), (int) message.size(), 0.0);
+        double slowdown = 0.0;
+
+        for (auto _ : state)
+        {
+            const auto start = juce::Time::getMillisecondCounterHiRes();
+
+            for (int i = 0; i < numMessages; ++i)
+                output->sendMessageNow (midiMessage);
+
+            const auto elapsed = juce::Time::getMillisecondCounterHiRes() - start;
+            slowdown = elapsed / (numMessages * (double) message.size() * 1000.0 / rate);
+        }
+
+        state.counters["slowdown"] = slowdown;
+    }
 }
 
 BENCHMARK (wholeImage)->Unit (benchmark::kMillisecond);
 BENCHMARK (wholeImageLogged)->Unit (benchmark::kMillisecond);
+BENCHMARK (wireAtUsbRate)->Unit (benchmark::kMillisecond)->Iterations (3);
 BENCHMARK_MAIN();

@@ -134,7 +134,8 @@ void VirtualVarnet::waitForWire (int numBytes)
         return;
 
     // The bytes of one message start when both the sender and the wire are ready. A sleep wakes a
-    // little late, which would slow every short message down, so the last moment is spent yielding.
+    // little late, which would slow every short message down, so the last millisecond is spent
+    // yielding: the sender's thread stays busy while a paced wire is in use.
     const juce::ScopedLock sl (wireLock);
     const auto now = juce::Time::getMillisecondCounterHiRes();
     wireFreeAt = juce::jmax (now, wireFreeAt) + numBytes * 1000.0 / bytesPerSecond;
@@ -146,8 +147,8 @@ void VirtualVarnet::waitForWire (int numBytes)
         if (remaining <= 0.0)
             return;
 
-        if (remaining > 0.2)
-            std::this_thread::sleep_for (std::chrono::duration<double, std::milli> (remaining - 0.15));
+        if (remaining > 1.0)
+            std::this_thread::sleep_for (std::chrono::duration<double, std::milli> (remaining - 0.5));
         else
             std::this_thread::yield();
     }

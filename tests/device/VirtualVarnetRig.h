@@ -13,7 +13,10 @@ namespace talvion::test
     inline Bytes varnetMessage (juce::uint8 code, const Bytes& payload = {})
     {
         Bytes message { 0xf0, 0x00, 0x6b, 0x2d, 0x7f, 0x55, 0x51, code };
-        message.insert (message.end(), payload.begin(), payload.end());
+
+        for (const auto byte : payload)
+            message.push_back (byte);
+
         message.push_back (0xf7);
         return message;
     }
