@@ -129,6 +129,8 @@ if box=$(wait_window "File not found" 30); then
     xdotool key --clearmodifiers Return
     if id=$(wait_window "$title" 15); then
         pass "built-in firmware once the box is answered"
+        # The window is shown while the box's modal loop unwinds; a click before it settles is lost.
+        sleep 1
         press_close "$id"
         wait_exit $pid 20
         [ "$code" = 0 ] || fail "close after the box gave exit code $code"
