@@ -13,6 +13,4 @@ ninja -C build/win64 -j"$jobs" Talvion > build/win64-build.log 2>&1 \
     || { echo "build-windows: Talvion.exe failed to build; the end of build/win64-build.log:" >&2
          tail -n 60 build/win64-build.log >&2; exit 1; }
 
-if [ -f scripts/build-vstloader.sh ]; then
-    bash scripts/build-vstloader.sh
-fi
+bash scripts/build-vstloader.sh

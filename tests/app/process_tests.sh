@@ -16,36 +16,10 @@ mkdir -p "$HOME"
 # show Talvion's own behaviour.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { echo "ok: $*"; }
-
-# wait_window NAME [SECONDS]: prints the id of the first visible window with exactly this name.
-wait_window() {
-    local deadline=$((SECONDS + ${2:-15})) id
-    while [ $SECONDS -lt $deadline ]; do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../support/window-checks.sh"
 
 # request_close ID: presses the window's close button, once the program has settled after mapping it.
 request_close() { sleep 0.5; "$send_close" "$1"; }
-
-count_windows() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l; }
-
-# wait_exit PID SECONDS: waits for the process and sets code to its exit code, 124 when it did not
-# end in time.
-wait_exit() {
-    local deadline=$((SECONDS + $2))
-    while kill -0 "$1" 2>/dev/null; do
-        [ $SECONDS -ge $deadline ] && { code=124; kill "$1"; wait "$1" 2>/dev/null; return; }
-        sleep 0.1
-    done
-    wait "$1"; code=$?
-}
 
 title="Varnet version 4.02 - R1737"
 "$send_close" --hold & holder=$!

@@ -1,3 +1,4 @@
+#include "FunctionThread.h"
 #include "ProgressRecorder.h"
 #include "support/MessageLoop.h"
 
@@ -5,32 +6,6 @@
 
 #include <atomic>
 #include <functional>
-
-namespace
-{
-    // A juce::Thread that runs one function, as the protocol thread runs its update.
-    class FunctionThread  : public juce::Thread
-    {
-    public:
-        explicit FunctionThread (std::function<void (FunctionThread&)> f)
-            : juce::Thread ("Protocol Thread"), function (std::move (f))
-        {
-        }
-
-        ~FunctionThread() override
-        {
-            stopThread (2000);
-        }
-
-        void run() override
-        {
-            function (*this);
-        }
-
-    private:
-        std::function<void (FunctionThread&)> function;
-    };
-}
 
 TEST (ProgressFromAnotherThread, IsAnnouncedOnThatThreadUnderTheMessageManagerLock)
 {

@@ -1,3 +1,4 @@
+#include "FunctionThread.h"
 #include "RecordingInterface.h"
 #include "TestFirmware.h"
 #include "VarnetWire.h"
@@ -10,28 +11,6 @@
 
 namespace
 {
-    class FunctionThread  : public juce::Thread
-    {
-    public:
-        explicit FunctionThread (std::function<void (FunctionThread&)> f)
-            : juce::Thread ("Protocol Thread"), function (std::move (f))
-        {
-        }
-
-        ~FunctionThread() override
-        {
-            stopThread (2000);
-        }
-
-        void run() override
-        {
-            function (*this);
-        }
-
-    private:
-        std::function<void (FunctionThread&)> function;
-    };
-
     juce::uint32 timeOf (const std::vector<WireLog::Event>& events, const varnetwire::Bytes& message)
     {
         for (auto& event : events)

@@ -42,35 +42,12 @@ program="$WINEPREFIX/drive_c/Talvion/Talvion.exe"
 mkdir -p "$(dirname "$program")"
 cp "$exe" "$program"
 
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-pass() { echo "ok: $*"; }
+source "$(dirname "${BASH_SOURCE[0]}")/../support/window-checks.sh"
 
-# wait_window NAME [SECONDS]: prints the id of the first visible window with exactly this name.
-wait_window() {
-    local deadline=$((SECONDS + ${2:-30})) id
-    while [ $SECONDS -lt $deadline ]; do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
-
-count_windows() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l; }
-
-# wait_exit PID SECONDS: waits for the process and sets code to its exit code, 124 when it did not
-# end in time. Without an update running a close should end the program at once, but under Wine
-# Talvion.exe with its MIDI device lists now takes about 11 s to go after its window has closed;
-# until that is found, the limit is 20 s, which still catches a program that never ends.
-wait_exit() {
-    local deadline=$((SECONDS + $2))
-    while kill -0 "$1" 2>/dev/null; do
-        [ $SECONDS -ge $deadline ] && { code=124; kill "$1"; wait "$1" 2>/dev/null; return; }
-        sleep 0.1
-    done
-    wait "$1"; code=$?
-}
+# Without an update running a close should end the program at once, but under Wine Talvion.exe
+# with its MIDI device lists takes about 11 s to go after its window has closed; until that is
+# found, the limit is 20 s, which still catches a program that never ends.
+close_limit=20
 
 # window_size ID: prints the window's width and height as X sees them.
 window_size() { xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}'; }
@@ -111,7 +88,7 @@ if id=$(wait_window "$title" 60); then
         || fail "$(count_windows "$title") main windows after the second start"
 
     press_close "$id"
-    wait_exit $pid 20
+    wait_exit $pid $close_limit
     [ "$code" = 0 ] && pass "the close button ends the program with 0" || fail "close gave exit code $code"
 else
     fail "no window titled '$title'"
@@ -132,7 +109,7 @@ if box=$(wait_window "File not found" 30); then
         # The window is shown while the box's modal loop unwinds; a click before it settles is lost.
         sleep 1
         press_close "$id"
-        wait_exit $pid 20
+        wait_exit $pid $close_limit
         [ "$code" = 0 ] || fail "close after the box gave exit code $code"
     else
         fail "no main window after answering the box"
@@ -148,7 +125,7 @@ run_talvion 'C:\Talvion\update.syx'
 if id=$(wait_window "update version 0.00" 30); then
     pass "a loaded file names the window"
     press_close "$id"
-    wait_exit $pid 20
+    wait_exit $pid $close_limit
     [ "$code" = 0 ] || fail "close with a loaded file gave exit code $code"
 else
     fail "no window titled 'update version 0.00'"
