@@ -10,6 +10,12 @@
 #include "protocol/VarnetProtocolClass.h"
 
 ContentComp::ContentComp (MainWindow* ownerWindow, const juce::String& commandLine, ProtocolTiming& timing)
+    : ContentComp (ownerWindow, std::make_unique<BuiltInFirmwareDescriptor>(), commandLine, timing)
+{
+}
+
+ContentComp::ContentComp (MainWindow* ownerWindow, std::unique_ptr<FirmwareDescriptor> builtInFirmware,
+                          const juce::String& commandLine, ProtocolTiming& timing)
     : owner (ownerWindow)
 {
     juce::LookAndFeel::setDefaultLookAndFeel (&lookAndFeel);
@@ -17,7 +23,8 @@ ContentComp::ContentComp (MainWindow* ownerWindow, const juce::String& commandLi
     helpWindow = std::make_unique<VarnetMidiHelpWindowClass>();
     deviceInterface = new MidiInterfaceClass (true, true);
 
-    firmware = new BuiltInFirmwareDescriptor();
+    jassert (builtInFirmware != nullptr);
+    firmware = builtInFirmware.release();
     firmware->setName ("Varnet");
 
     protocol = std::make_unique<VarnetProtocolClass> (deviceInterface, firmware, timing);

@@ -33,6 +33,11 @@ public:
         wants its pauses shorter. */
     ContentComp (MainWindow* owner, const juce::String& commandLine,
                  ProtocolTiming& timing = ProtocolTiming::getRealTime());
+
+    /** Builds the content with the given image in place of the built-in one, for a test that
+        needs a Varnet firmware of another version or build. */
+    ContentComp (MainWindow* owner, std::unique_ptr<FirmwareDescriptor> builtInFirmware,
+                 const juce::String& commandLine, ProtocolTiming& timing);
     ~ContentComp() override;
 
     //==============================================================================

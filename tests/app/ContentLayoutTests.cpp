@@ -172,3 +172,33 @@ TEST (ContentComp, WithoutWarningStep2FollowsTheDeviceArea)
     EXPECT_EQ (findLabel (content, "STEP2")->getBounds(), juce::Rectangle<int> (10, 215, 616, 30));
     EXPECT_EQ (findButton (content, "update")->getY(), 265);
 }
+
+TEST (ContentComp, WarningOnlyAboveVersion3)
+{
+    struct Case
+    {
+        double version;
+        int build;
+        const char* info;
+        bool warning;
+    };
+
+    const Case cases[] = {
+        { 3.0,   0,    "This software updater will update your Varnet firmware to version 3.00", false },
+        { 2.5,   12,   "This software updater will update your Varnet firmware to version 2.50 - R12", false },
+        { 3.001, 0,    "This software updater will update your Varnet firmware to version 3.00", true },
+        { 3.01,  1800, "This software updater will update your Varnet firmware to version 3.01 - R1800", true },
+    };
+
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.version);
+        ContentComp content (nullptr, std::make_unique<FirmwareDescriptor> ("Varnet", c.version, c.build), {},
+                             ProtocolTiming::getRealTime());
+        content.setSize (636, 360);
+
+        EXPECT_EQ (findLabel (content, "This software updater will update")->getText(), c.info);
+        EXPECT_EQ (findLabel (content, warningStart) != nullptr, c.warning);
+        EXPECT_EQ (findLabel (content, "STEP2")->getY(), c.warning ? 270 : 215);
+    }
+}
