@@ -243,16 +243,16 @@ int main()
     row ("synchronous progress notifications in the whole run", juce::String (free.counter->total.load()), "<= 101");
     row ("status wait CPU, device answers at once (ms, 1 query)", juce::String (answeredCpu, 2), "");
     row ("status wait CPU, silent device (ms, 10 queries)", juce::String (silentCpu, 1), "");
-    row ("status wait, silent device: wall time (ms)", juce::String (silentWall, 0), "");
+    row ("status wait, silent device: wall time (ms)", juce::String (juce::roundToInt (silentWall)), "");
     row ("status wait, silent device: CPU share of one core", juce::String (100.0 * silentCpu / silentWall, 1) + " %", "");
     // The procedure's own pauses: 100 ms between the sections, 12 x 800 ms of burning and one
     // 500 ms wait before the device's answer is read.
     constexpr double fixedPausesMs = 100.0 + 12 * 800.0 + 500.0;
     const auto wire = updateThroughVirtualDevice (firmware, 100000.0);
-    row ("through the virtual Varnet at 100,000 bytes/s: total (ms)", juce::String (wire.totalMs, 0), "");
-    row ("  of which the upload, to UploadEnd (ms)", juce::String (wire.uploadMs, 0), "");
-    row ("  pure wire time of all bytes sent (ms)", juce::String (wire.wireMs, 0), "");
-    row ("  fixed pauses of the procedure (ms)", juce::String (fixedPausesMs, 0), "");
+    row ("through the virtual Varnet at 100,000 bytes/s: total (ms)", juce::String (juce::roundToInt (wire.totalMs)), "");
+    row ("  of which the upload, to UploadEnd (ms)", juce::String (juce::roundToInt (wire.uploadMs)), "");
+    row ("  pure wire time of all bytes sent (ms)", juce::String (juce::roundToInt (wire.wireMs)), "");
+    row ("  fixed pauses of the procedure (ms)", juce::String (juce::roundToInt (fixedPausesMs)), "");
     row ("  total / (wire time + fixed pauses)", juce::String (wire.totalMs / (wire.wireMs + fixedPausesMs), 4), "<= 1.01");
     std::printf ("\nvirtual Varnet run: \"%s\"\n", wire.text.toRawUTF8());
     std::printf ("\nfinal texts: \"%s\" / \"%s\"\n", answered.protocol->getMessage().toRawUTF8(),

@@ -123,35 +123,40 @@ void VirtualVarnet::receive (const juce::MidiMessage& message)
     if (size <= 0)
         return;
 
-    waitForWire (size);
+    const auto arrivalTime = waitForWire (size);
     writeLog ("rx", message);
-    handle (message.getRawData(), size, millisecondsSinceOpened());
+    handle (message.getRawData(), size, arrivalTime);
 }
 
-void VirtualVarnet::waitForWire (int numBytes)
+double VirtualVarnet::waitForWire (int numBytes)
 {
     if (bytesPerSecond <= 0.0)
-        return;
+        return millisecondsSinceOpened();
 
-    // The bytes of one message start when both the sender and the wire are ready. A sleep wakes a
-    // little late, which would slow every short message down, so the last millisecond is spent
-    // yielding: the sender's thread stays busy while a paced wire is in use.
+    // Like a real interface, the wire holds one message while the sender prepares the next: a
+    // sender waits only until the message before has left, so its own cost per message overlaps
+    // the wire's time instead of adding to it. A sleep wakes a little late, which would slow
+    // every short message down, so the last millisecond is spent yielding.
     const juce::ScopedLock sl (wireLock);
-    const auto now = juce::Time::getMillisecondCounterHiRes();
-    wireFreeAt = juce::jmax (now, wireFreeAt) + numBytes * 1000.0 / bytesPerSecond;
+    const auto calledAt = juce::Time::getMillisecondCounterHiRes();
 
     for (;;)
     {
         const auto remaining = wireFreeAt - juce::Time::getMillisecondCounterHiRes();
 
         if (remaining <= 0.0)
-            return;
+            break;
 
         if (remaining > 1.0)
             std::this_thread::sleep_for (std::chrono::duration<double, std::milli> (remaining - 0.5));
         else
             std::this_thread::yield();
     }
+
+    // A sender that came early starts exactly when the wire became free, however late this thread
+    // noticed it.
+    wireFreeAt = (calledAt < wireFreeAt ? wireFreeAt : calledAt) + numBytes * 1000.0 / bytesPerSecond;
+    return wireFreeAt - clockStart.load();
 }
 
 void VirtualVarnet::handle (const juce::uint8* data, int size, double timeMs)

@@ -65,8 +65,8 @@ public:
     };
 
     //==============================================================================
-    /** Creates a device with the given behaviour. A wireBytesPerSecond above 0 makes receive()
-        take as long as the bytes would need on such a wire; a non-default logFile gets one line
+    /** Creates a device with the given behaviour. A wireBytesPerSecond above 0 gives its input
+        the pace of such a wire, which holds one message at a time; a non-default logFile gets one line
         appended per message. */
     explicit VirtualVarnet (Behaviour behaviour,
                             double wireBytesPerSecond = 0.0,
@@ -87,7 +87,8 @@ public:
     /** Called when the host opens the output: the log's clock starts again from 0. */
     void outputOpened();
 
-    /** A message from the host. Returns once its bytes would have crossed the wire. */
+    /** A message from the host. On a paced wire it returns once the message before has crossed
+        the wire, and the message counts as arrived when its own bytes would have. */
     void receive (const juce::MidiMessage& message);
 
     /** Makes callback the receiver of everything the device sends from now on. */
@@ -127,7 +128,7 @@ public:
 private:
     //==============================================================================
     void run() override;
-    void waitForWire (int numBytes);
+    double waitForWire (int numBytes);
     void handle (const juce::uint8* data, int size, double timeMs);
     void answerStatusQuery();
     void writeLog (const char* direction, const juce::MidiMessage& message);
